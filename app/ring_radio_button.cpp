@@ -39,4 +39,12 @@ void RingRadioButton::keyPressEvent(QKeyEvent* event) {
   }
 }
 
+void RingRadioButton::focusInEvent(QFocusEvent* event) {
+  QRadioButton::focusInEvent(event);
+  // Qt takes Tab focus away from the other buttons of an exclusive group
+  // whenever one of them gets the focus, so that Tab leaves the group; here
+  // every button of the ring stays a Tab stop.
+  for (RingRadioButton* button : ring_) button->setFocusPolicy(Qt::StrongFocus);
+}
+
 }  // namespace pelorine

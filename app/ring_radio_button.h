@@ -8,7 +8,8 @@ namespace pelorine {
 // A radio button whose arrow keys move round a ring of its group: every
 // arrow selects the next or previous button (wrapping), runs its click and
 // then gives it the focus. Qt's own arrow handling goes by geometry and stops
-// at the ends.
+// at the ends. Tab and Shift+Tab move the focus between the ring's buttons,
+// selecting nothing.
 class RingRadioButton : public QRadioButton {
  public:
   RingRadioButton(const QString& name, const QString& text, QWidget* parent);
@@ -18,6 +19,7 @@ class RingRadioButton : public QRadioButton {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   RingRadioButton* Neighbour(bool forward) const;
