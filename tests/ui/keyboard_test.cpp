@@ -58,9 +58,12 @@ TEST_P(ArrowKeyTest, SelectsTheOtherButtonRunsItsActionAndFocusesIt) {
   ExpectState(true, "单选框1");
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryArrow, ArrowKeyTest,
-                         testing::Values(Qt::Key_Up, Qt::Key_Down, Qt::Key_Left,
-                                         Qt::Key_Right));
+INSTANTIATE_TEST_SUITE_P(
+    EveryArrow, ArrowKeyTest,
+    testing::Values(Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right),
+    [](const testing::TestParamInfo<Qt::Key>& info) {
+      return QKeySequence(info.param).toString().toStdString();
+    });
 
 TEST_F(KeyboardTest, EnterAndF1DoNothing) {
   for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F1}) {
