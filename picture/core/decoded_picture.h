@@ -9,9 +9,9 @@
 
 namespace pelorine {
 
-// What a decoder makes of a picture file. Icons and cursors carry a coverage
-// value per pixel (0 shows the background, 255 the picture); every other kind
-// is opaque and leaves `alpha` empty.
+// What a decoder makes of a picture file. Icons, cursors and GIFs with
+// transparent or uncovered pixels carry a coverage value per pixel (0 shows
+// the background, 255 the picture); opaque pictures leave `alpha` empty.
 struct DecodedPicture {
   RgbImage image;
   std::vector<uint8_t> alpha;
