@@ -2,40 +2,18 @@
 
 #include <algorithm>
 #include <cstring>
-
-#include "placement.h"
+#include <new>
+#include <utility>
 
 namespace pelorine {
 namespace {
 
-// The part of the picture that starts at (left, top) and is width x height,
-// with transparent pixels blended over the background. Only what is shown is
-// composited, so a huge picture at its own size costs a client area's worth.
-RgbImage CompositeRegion(const DecodedPicture& picture, int left, int top,
-                         int width, int height, Rgb background) {
-  RgbImage region = MakeFilledImage(width, height, background);
-  if (region.empty()) return region;
-  for (int y = 0; y < height; ++y) {
-    const uint8_t* source = picture.image.row(top + y) + size_t{3} * left;
-    uint8_t* target = region.row(y);
-    if (picture.opaque()) {
-      std::memcpy(target, source, size_t{3} * width);
-      continue;
-    }
-    const uint8_t* coverage =
-        picture.alpha.data() +
-        static_cast<size_t>(top + y) * picture.width() + left;
-    const uint8_t back[3] = {background.red, background.green,
-                             background.blue};
-    for (int x = 0; x < width; ++x) {
-      const unsigned a = coverage[x];
-      for (int c = 0; c < 3; ++c) {
-        target[3 * x + c] = static_cast<uint8_t>(
-            (source[3 * x + c] * a + back[c] * (255 - a) + 127) / 255);
-      }
-    }
-  }
-  return region;
+ClientAreaRenderings Background(const RenderingSettings& settings) {
+  const auto fill = [&] {
+    return MakeFilledImage(settings.client_width, settings.client_height,
+                           settings.background);
+  };
+  return {fill(), fill()};
 }
 
 void Blit(const RgbImage& source, RgbImage& target, int x, int y) {
@@ -47,42 +25,68 @@ void Blit(const RgbImage& source, RgbImage& target, int x, int y) {
 
 }  // namespace
 
-RgbImage RenderClientArea(const DecodedPicture* picture, DisplayMode mode,
-                          const RenderingSettings& settings) {
-  RgbImage client = MakeFilledImage(settings.client_width,
-                                    settings.client_height, settings.background);
-  if (client.empty() || picture == nullptr || picture->image.empty()) {
-    return client;
+ClientAreaRenderer::ClientAreaRenderer(const RenderingSettings& settings)
+    : settings_(settings), renderings_(Background(settings)) {}
+
+bool ClientAreaRenderer::Start(int width, int height, bool with_alpha) {
+  if (renderings_.own_size.empty() || renderings_.scaled_to_fit.empty()) {
+    return false;
   }
-  if (mode == DisplayMode::kOwnSize) {
-    const int width = std::min(picture->width(), client.width);
-    const int height = std::min(picture->height(), client.height);
-    Blit(CompositeRegion(*picture, 0, 0, width, height, settings.background),
-         client, 0, 0);
-    return client;
+  picture_width_ = width;
+  picture_height_ = height;
+  rows_taken_ = 0;
+  placed_ = PlaceScaledToFit(settings_.client_width, settings_.client_height,
+                             width, height);
+  try {
+    composited_row_.resize(with_alpha ? size_t{3} * width : 0);
+  } catch (const std::bad_alloc&) {
+    return false;
   }
-  const PlacedRect placed = PlaceScaledToFit(client.width, client.height,
-                                             picture->width(),
-                                             picture->height());
-  if (placed.width <= 0 || placed.height <= 0) return client;
-  if (placed.width == picture->width() && placed.height == picture->height()) {
-    Blit(CompositeRegion(*picture, 0, 0, placed.width, placed.height,
-                         settings.background),
-         client, placed.x, placed.y);
-    return client;
+  // A picture shrunk to nothing in one direction leaves the background.
+  if (placed_.width <= 0 || placed_.height <= 0) return true;
+  return resampler_.Start(width, height, placed_.width, placed_.height,
+                          settings_.resampling);
+}
+
+// The row blended over the background, or the row itself when it is opaque.
+const uint8_t* ClientAreaRenderer::Composite(const uint8_t* rgb,
+                                             const uint8_t* alpha) {
+  if (alpha == nullptr || composited_row_.empty()) return rgb;
+  const Rgb background = settings_.background;
+  const unsigned back[3] = {background.red, background.green, background.blue};
+  uint8_t* target = composited_row_.data();
+  for (int x = 0; x < picture_width_; ++x) {
+    const unsigned a = alpha[x];
+    for (int c = 0; c < 3; ++c) {
+      target[3 * x + c] = static_cast<uint8_t>(
+          (rgb[3 * x + c] * a + back[c] * (255 - a) + 127) / 255);
+    }
   }
-  RgbImage composited;
-  if (!picture->opaque()) {
-    composited = CompositeRegion(*picture, 0, 0, picture->width(),
-                                 picture->height(), settings.background);
-    if (composited.empty()) return {};
+  return target;
+}
+
+void ClientAreaRenderer::TakeRow(const uint8_t* rgb, const uint8_t* alpha) {
+  if (rows_taken_ >= picture_height_) return;
+  const uint8_t* row = Composite(rgb, alpha);
+  RgbImage& own_size = renderings_.own_size;
+  if (rows_taken_ < own_size.height) {
+    std::memcpy(own_size.row(rows_taken_), row,
+                size_t{3} * std::min(picture_width_, own_size.width));
   }
-  const RgbImage scaled =
-      Resample(picture->opaque() ? picture->image : composited, placed.width,
-               placed.height, settings.resampling);
-  if (scaled.empty()) return {};
-  Blit(scaled, client, placed.x, placed.y);
-  return client;
+  resampler_.TakeRow(row);
+  ++rows_taken_;
+}
+
+ClientAreaRenderings ClientAreaRenderer::Finish() {
+  if (rows_taken_ != picture_height_) return Background(settings_);
+  if (placed_.width > 0 && placed_.height > 0) {
+    const RgbImage scaled = resampler_.Finish();
+    if (scaled.empty()) return {};
+    Blit(scaled, renderings_.scaled_to_fit, placed_.x, placed_.y);
+  }
+  ClientAreaRenderings result = std::move(renderings_);
+  renderings_ = {};
+  return result;
 }
 
 }  // namespace pelorine

@@ -1,6 +1,5 @@
 #include "jpeg_decoder.h"
 
-#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <type_traits>
@@ -82,42 +81,44 @@ uint8_t InkToLight(unsigned ink, unsigned black, bool inverted) {
   return static_cast<uint8_t>((ink * black + 127) / 255);
 }
 
-// Decodes straight into the picture's rows. Returns false only if the library
-// stops delivering rows, which a memory source never does.
-bool ReadRgbRows(jpeg_decompress_struct& decompressor, RgbImage& image) {
-  JSAMPROW rows[kRowsPerRead];
+// Hands the library's rows to the sink as they come. Returns false only if
+// the library stops delivering rows, which a memory source never does.
+bool ReadRgbRows(jpeg_decompress_struct& decompressor, PictureRowSink& sink) {
+  // The library's image pool frees these rows with the decompressor.
+  JSAMPARRAY rows = decompressor.mem->alloc_sarray(
+      reinterpret_cast<j_common_ptr>(&decompressor), JPOOL_IMAGE,
+      decompressor.output_width * 3, kRowsPerRead);
   while (decompressor.output_scanline < decompressor.output_height) {
-    const JDIMENSION first = decompressor.output_scanline;
-    const JDIMENSION count =
-        std::min(kRowsPerRead, decompressor.output_height - first);
-    for (JDIMENSION i = 0; i < count; ++i) rows[i] = image.row(first + i);
-    if (jpeg_read_scanlines(&decompressor, rows, count) == 0) return false;
+    const JDIMENSION read =
+        jpeg_read_scanlines(&decompressor, rows, kRowsPerRead);
+    if (read == 0) return false;
+    for (JDIMENSION i = 0; i < read; ++i) sink.TakeRow(rows[i], nullptr);
   }
   return true;
 }
 
-bool ReadCmykRows(jpeg_decompress_struct& decompressor, RgbImage& image) {
+bool ReadCmykRows(jpeg_decompress_struct& decompressor, PictureRowSink& sink) {
   const bool inverted = decompressor.saw_Adobe_marker;
-  // The library's image pool frees these rows with the decompressor.
+  const auto library = reinterpret_cast<j_common_ptr>(&decompressor);
   JSAMPARRAY ink_rows = decompressor.mem->alloc_sarray(
-      reinterpret_cast<j_common_ptr>(&decompressor), JPOOL_IMAGE,
-      decompressor.output_width * 4, kRowsPerRead);
+      library, JPOOL_IMAGE, decompressor.output_width * 4, kRowsPerRead);
+  JSAMPARRAY light = decompressor.mem->alloc_sarray(
+      library, JPOOL_IMAGE, decompressor.output_width * 3, 1);
   while (decompressor.output_scanline < decompressor.output_height) {
-    const JDIMENSION first = decompressor.output_scanline;
-    const JDIMENSION count =
-        std::min(kRowsPerRead, decompressor.output_height - first);
-    const JDIMENSION read = jpeg_read_scanlines(&decompressor, ink_rows, count);
+    const JDIMENSION read =
+        jpeg_read_scanlines(&decompressor, ink_rows, kRowsPerRead);
     if (read == 0) return false;
     for (JDIMENSION i = 0; i < read; ++i) {
       const JSAMPLE* ink = ink_rows[i];
-      uint8_t* light = image.row(first + i);
+      JSAMPLE* out = light[0];
       for (JDIMENSION x = 0; x < decompressor.output_width; ++x) {
         for (int channel = 0; channel < 3; ++channel) {
-          light[channel] = InkToLight(ink[channel], ink[3], inverted);
+          out[channel] = InkToLight(ink[channel], ink[3], inverted);
         }
         ink += 4;
-        light += 3;
+        out += 3;
       }
+      sink.TakeRow(light[0], nullptr);
     }
   }
   return true;
@@ -125,10 +126,10 @@ bool ReadCmykRows(jpeg_decompress_struct& decompressor, RgbImage& image) {
 
 // The whole libjpeg conversation. The library may longjmp back to the setjmp
 // here from any call, so this function and the row readers hold no object
-// with a destructor; the picture lives in the caller.
+// with a destructor; the sink lives in the caller and is called only between
+// library calls.
 bool DecodeWithLibjpeg(JpegSession& session, Bytes bytes,
-                       const DecodeLimits& limits,
-                       std::optional<DecodedPicture>& picture) {
+                       const DecodeLimits& limits, PictureRowSink& sink) {
   jpeg_decompress_struct& decompressor = session.decompressor;
   decompressor.err = jpeg_std_error(&session.errors);
   session.errors.error_exit = AbandonDecode;
@@ -160,15 +161,16 @@ bool DecodeWithLibjpeg(JpegSession& session, Bytes bytes,
     return false;
   }
   decompressor.mem->max_memory_to_use = LibraryMemoryCap(decompressor);
-  picture =
-      AllocatePicture(decompressor.output_width, decompressor.output_height,
-                      /*with_alpha=*/false, limits);
-  if (!picture) return false;
+  if (!sink.Start(static_cast<int>(decompressor.output_width),
+                  static_cast<int>(decompressor.output_height),
+                  /*with_alpha=*/false)) {
+    return false;
+  }
 
   jpeg_start_decompress(&decompressor);
   const bool complete = decompressor.out_color_space == JCS_CMYK
-                            ? ReadCmykRows(decompressor, picture->image)
-                            : ReadRgbRows(decompressor, picture->image);
+                            ? ReadCmykRows(decompressor, sink)
+                            : ReadRgbRows(decompressor, sink);
   if (!complete) return false;
   jpeg_finish_decompress(&decompressor);
   return true;
@@ -176,14 +178,19 @@ bool DecodeWithLibjpeg(JpegSession& session, Bytes bytes,
 
 }  // namespace
 
+bool DecodeJpegRows(Bytes bytes, const DecodeLimits& limits,
+                    PictureRowSink& sink) {
+  JpegSession session{};
+  const bool decoded = DecodeWithLibjpeg(session, bytes, limits, sink);
+  jpeg_destroy_decompress(&session.decompressor);
+  return decoded;
+}
+
 std::optional<DecodedPicture> DecodeJpeg(Bytes bytes,
                                          const DecodeLimits& limits) {
-  JpegSession session{};
-  std::optional<DecodedPicture> picture;
-  const bool decoded = DecodeWithLibjpeg(session, bytes, limits, picture);
-  jpeg_destroy_decompress(&session.decompressor);
-  if (!decoded) return std::nullopt;
-  return picture;
+  PictureCollector collector(limits);
+  if (!DecodeJpegRows(bytes, limits, collector)) return std::nullopt;
+  return collector.Take();
 }
 
 }  // namespace pelorine

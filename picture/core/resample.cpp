@@ -6,24 +6,13 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <utility>
 #include <vector>
 
 namespace pelorine {
 namespace {
 
 constexpr uint64_t kMaxChannel = 255;
-
-// How one destination pixel covers the source along one axis. Lengths are in
-// units of 1/destination_size of a source pixel, so every source pixel is
-// destination_size units long, every destination pixel covers source_size
-// units, and all overlaps are whole numbers: the means come out exact, with
-// no rounding drift across a flat colour.
-struct Coverage {
-  int first = 0;  // first source pixel touched
-  int last = 0;   // last source pixel touched; pixels between are whole
-  uint64_t first_weight = 0;
-  uint64_t last_weight = 0;  // 0 when first == last
-};
 
 Coverage CoverageOf(int destination_index, int source_size,
                     int destination_size) {
@@ -72,13 +61,12 @@ void AddColumnSums(const Value* row, const std::vector<Coverage>& columns,
   }
 }
 
-// Whole rows are added in pairs into 16-bit totals, which hold 256 of them:
+// Whole rows are added into 16-bit totals, which hold 256 of them:
 // 256 * 255 < 65536.
 constexpr int kRowsPerTotal = 256;
 
-// Adds two rows into `totals`, value by value.
-void AddRowPair(const uint8_t* upper, const uint8_t* lower, size_t count,
-                uint16_t* totals) {
+// Adds one row into `totals`, value by value.
+void AddRow(const uint8_t* row, size_t count, uint16_t* totals) {
   // Works in fixed-length blocks and writes a block's totals only after all
   // its bytes are read (a byte pointer may alias anything): so the compiler
   // vectorises it even at -O2, where it declines loops that need an aliasing
@@ -88,66 +76,10 @@ void AddRowPair(const uint8_t* upper, const uint8_t* lower, size_t count,
   for (; i + kBlock <= count; i += kBlock) {
     uint16_t block[kBlock];
     std::memcpy(block, totals + i, sizeof block);
-    for (size_t k = 0; k < kBlock; ++k) {
-      block[k] += upper[i + k] + lower[i + k];
-    }
+    for (size_t k = 0; k < kBlock; ++k) block[k] += row[i + k];
     std::memcpy(totals + i, block, sizeof block);
   }
-  for (; i < count; ++i) totals[i] += upper[i] + lower[i];
-}
-
-// Each destination row is the rows it covers, weighted and summed: its two
-// border rows are reduced to column sums directly; the whole rows between are
-// first added value by value, which is cheap and vectorises, so the costly
-// column sums run once per run of whole rows rather than once per row. The
-// source is read once, top to bottom; scratch is one row of totals.
-void AreaAverage(const RgbImage& source, RgbImage& destination) {
-  const int width = destination.width;
-  const int height = destination.height;
-  const size_t values = static_cast<size_t>(width) * 3;
-  std::vector<Coverage> columns(static_cast<size_t>(width));
-  for (int x = 0; x < width; ++x) {
-    columns[x] = CoverageOf(x, source.width, width);
-  }
-  std::vector<uint16_t> totals(source.stride());
-  std::vector<uint64_t> sums(values);
-  const uint64_t whole_column = static_cast<uint64_t>(width);
-  const uint64_t whole_row = static_cast<uint64_t>(height);
-  // A destination pixel's sum is its area (source_width * source_height in
-  // the units of Coverage) times its mean.
-  const uint64_t area = static_cast<uint64_t>(source.width) *
-                        static_cast<uint64_t>(source.height);
-  for (int y = 0; y < height; ++y) {
-    const Coverage rows = CoverageOf(y, source.height, height);
-    std::fill(sums.begin(), sums.end(), 0);
-    AddColumnSums(source.row(rows.first), columns, whole_column,
-                  rows.first_weight, sums.data());
-    int source_y = rows.first + 1;
-    while (rows.last - source_y >= 2) {
-      const int pairs_end =
-          source_y + std::min((rows.last - source_y) / 2 * 2, kRowsPerTotal);
-      std::fill(totals.begin(), totals.end(), 0);
-      for (; source_y < pairs_end; source_y += 2) {
-        AddRowPair(source.row(source_y), source.row(source_y + 1),
-                   totals.size(), totals.data());
-      }
-      AddColumnSums(totals.data(), columns, whole_column, whole_row,
-                    sums.data());
-    }
-    // The odd whole row out is reduced on its own, like a border row.
-    if (source_y < rows.last) {
-      AddColumnSums(source.row(source_y), columns, whole_column, whole_row,
-                    sums.data());
-    }
-    if (rows.last != rows.first) {
-      AddColumnSums(source.row(rows.last), columns, whole_column,
-                    rows.last_weight, sums.data());
-    }
-    uint8_t* out = destination.row(y);
-    for (size_t i = 0; i < values; ++i) {
-      out[i] = static_cast<uint8_t>((sums[i] + area / 2) / area);
-    }
-  }
+  for (; i < count; ++i) totals[i] += row[i];
 }
 
 // The source pixel under destination pixel `index`'s centre:
@@ -158,54 +90,154 @@ int NearestSource(int index, int source_size, int destination_size) {
                           (2 * int64_t{destination_size}));
 }
 
-void Nearest(const RgbImage& source, RgbImage& destination) {
-  std::vector<size_t> source_offsets(static_cast<size_t>(destination.width));
-  for (int x = 0; x < destination.width; ++x) {
-    source_offsets[x] =
-        static_cast<size_t>(NearestSource(x, source.width, destination.width)) *
-        3;
+}  // namespace
+
+bool RowResampler::Start(int source_width, int source_height, int width,
+                         int height, Resampling resampling) {
+  *this = RowResampler();
+  if (width <= 0 || height <= 0 || source_width <= 0 || source_height <= 0) {
+    return false;
   }
-  for (int y = 0; y < destination.height; ++y) {
-    const uint8_t* in =
-        source.row(NearestSource(y, source.height, destination.height));
-    uint8_t* out = destination.row(y);
-    for (size_t offset : source_offsets) {
-      out[0] = in[offset];
-      out[1] = in[offset + 1];
-      out[2] = in[offset + 2];
+  // The area sums reach 255 times the source's pixel count, plus rounding.
+  const uint64_t source_area = static_cast<uint64_t>(source_width) *
+                               static_cast<uint64_t>(source_height);
+  if (source_area > std::numeric_limits<uint64_t>::max() / (kMaxChannel + 1)) {
+    return false;
+  }
+  if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) >
+      std::vector<uint8_t>().max_size() / 3) {
+    return false;
+  }
+  source_width_ = source_width;
+  source_height_ = source_height;
+  resampling_ = resampling;
+  area_ = source_area;
+  try {
+    destination_ = MakeFilledImage(width, height, Rgb{});
+    if (destination_.empty()) return false;
+    if (width == source_width && height == source_height) return true;
+    if (resampling == Resampling::kNearest) {
+      source_offsets_.resize(static_cast<size_t>(width));
+      for (int x = 0; x < width; ++x) {
+        source_offsets_[x] =
+            static_cast<size_t>(NearestSource(x, source_width, width)) * 3;
+      }
+      return true;
+    }
+    columns_.resize(static_cast<size_t>(width));
+    for (int x = 0; x < width; ++x) {
+      columns_[x] = CoverageOf(x, source_width, width);
+    }
+    totals_.assign(static_cast<size_t>(source_width) * 3, 0);
+    sums_.assign(destination_.stride(), 0);
+  } catch (const std::bad_alloc&) {
+    *this = RowResampler();
+    return false;
+  }
+  return true;
+}
+
+void RowResampler::TakeRow(const uint8_t* row) {
+  if (destination_.empty() || source_row_ >= source_height_) return;
+  const int source_y = source_row_++;
+  if (destination_.width == source_width_ &&
+      destination_.height == source_height_) {
+    std::memcpy(destination_.row(source_y), row, destination_.stride());
+  } else if (resampling_ == Resampling::kNearest) {
+    TakeNearestRow(source_y, row);
+  } else {
+    TakeAreaRow(source_y, row);
+  }
+}
+
+// Every destination row whose centre lies on this source row is a copy of it,
+// its pixels picked by column.
+void RowResampler::TakeNearestRow(int source_y, const uint8_t* row) {
+  while (next_row_ < destination_.height &&
+         NearestSource(next_row_, source_height_, destination_.height) ==
+             source_y) {
+    uint8_t* out = destination_.row(next_row_++);
+    for (size_t offset : source_offsets_) {
+      out[0] = row[offset];
+      out[1] = row[offset + 1];
+      out[2] = row[offset + 2];
       out += 3;
     }
   }
 }
 
-}  // namespace
+// A source row adds to every destination row it overlaps, weighted by the
+// overlap (in the units of Coverage). A row that lies wholly inside one
+// destination row is only added value by value into the totals, which is
+// cheap and vectorises; the costly column sums then run once per run of such
+// rows rather than once per row.
+void RowResampler::TakeAreaRow(int source_y, const uint8_t* row) {
+  const int64_t height = destination_.height;
+  const int64_t begin = int64_t{source_y} * height;
+  const int64_t end = begin + height;
+  const int first = static_cast<int>(begin / source_height_);
+  const int last = static_cast<int>((end - 1) / source_height_);
+  for (int y = first; y <= last; ++y) {
+    while (next_row_ < y) FinishAreaRow();
+    const int64_t overlap = std::min(end, int64_t{y + 1} * source_height_) -
+                            std::max(begin, int64_t{y} * source_height_);
+    if (overlap == height) {
+      if (total_rows_ == kRowsPerTotal) AddTotalsToSums();
+      AddRow(row, totals_.size(), totals_.data());
+      ++total_rows_;
+    } else {
+      AddColumnSums(row, columns_, static_cast<uint64_t>(destination_.width),
+                    static_cast<uint64_t>(overlap), sums_.data());
+    }
+  }
+}
+
+void RowResampler::AddTotalsToSums() {
+  AddColumnSums(totals_.data(), columns_,
+                static_cast<uint64_t>(destination_.width),
+                static_cast<uint64_t>(destination_.height), sums_.data());
+  std::fill(totals_.begin(), totals_.end(), 0);
+  total_rows_ = 0;
+}
+
+// A destination pixel's sum is its area (source_width * source_height in the
+// units of Coverage) times its mean.
+void RowResampler::FinishAreaRow() {
+  if (total_rows_ > 0) AddTotalsToSums();
+  uint8_t* out = destination_.row(next_row_++);
+  for (size_t i = 0; i < sums_.size(); ++i) {
+    out[i] = static_cast<uint8_t>((sums_[i] + area_ / 2) / area_);
+  }
+  std::fill(sums_.begin(), sums_.end(), 0);
+}
+
+RgbImage RowResampler::Finish() {
+  if (destination_.empty() || source_row_ != source_height_) return {};
+  if (!columns_.empty()) {
+    while (next_row_ < destination_.height) FinishAreaRow();
+  }
+  RgbImage result = std::move(destination_);
+  *this = RowResampler();
+  return result;
+}
 
 RgbImage Resample(const RgbImage& source, int width, int height,
                   Resampling resampling) {
-  if (width <= 0 || height <= 0 || source.empty()) return {};
-  // The area sums reach 255 times the source's pixel count, plus rounding.
-  const uint64_t source_area = static_cast<uint64_t>(source.width) *
-                               static_cast<uint64_t>(source.height);
-  if (source_area > std::numeric_limits<uint64_t>::max() / (kMaxChannel + 1)) {
-    return {};
-  }
-  if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) >
-      std::vector<uint8_t>().max_size() / 3) {
-    return {};
-  }
-  try {
-    if (width == source.width && height == source.height) return source;
-    RgbImage destination = MakeFilledImage(width, height, Rgb{});
-    if (destination.empty()) return {};
-    if (resampling == Resampling::kNearest) {
-      Nearest(source, destination);
-    } else {
-      AreaAverage(source, destination);
+  if (source.empty()) return {};
+  if (width == source.width && height == source.height) {
+    try {
+      return source;
+    } catch (const std::bad_alloc&) {
+      return {};
     }
-    return destination;
-  } catch (const std::bad_alloc&) {
+  }
+  RowResampler resampler;
+  if (!resampler.Start(source.width, source.height, width, height,
+                       resampling)) {
     return {};
   }
+  for (int y = 0; y < source.height; ++y) resampler.TakeRow(source.row(y));
+  return resampler.Finish();
 }
 
 }  // namespace pelorine

@@ -7,13 +7,15 @@
 namespace pelorine {
 
 SourcePicture::SourcePicture()
-    : SourcePicture([](Bytes bytes) { return DecodePicture(bytes); }) {}
+    : SourcePicture([](Bytes bytes, PictureRowSink& sink) {
+        return DecodePictureRows(bytes, sink);
+      }) {}
 
 SourcePicture::SourcePicture(Decoder decoder) : decoder_(std::move(decoder)) {}
 
 void SourcePicture::SetBytes(std::vector<uint8_t> bytes) {
   bytes_ = std::move(bytes);
-  picture_.reset();
+  rendered_with_.reset();
   renderings_ = {};
 }
 
@@ -23,27 +25,18 @@ bool SourcePicture::SetDisplayMode(DisplayMode mode) {
   return true;
 }
 
-const DecodedPicture* SourcePicture::Picture() {
-  if (!picture_ && !bytes_.empty()) {
-    picture_ = decoder_(bytes_);
-    // Bytes that do not decode are dropped so that no repaint tries again.
-    if (!picture_) bytes_ = {};
-  }
-  return picture_ ? &*picture_ : nullptr;
-}
-
-size_t SourcePicture::ModeSlot(DisplayMode mode) {
-  return mode == DisplayMode::kOwnSize ? 0 : 1;
-}
-
 const RgbImage& SourcePicture::Rendering(const RenderingSettings& settings) {
-  if (!(settings == rendered_with_)) {
-    renderings_ = {};
+  if (rendered_with_ != settings) {
+    ClientAreaRenderer renderer(settings);
+    // Bytes that do not decode are dropped so that no repaint tries again.
+    if (!bytes_.empty() && !decoder_(bytes_, renderer)) {
+      bytes_ = {};
+      renderer = ClientAreaRenderer(settings);
+    }
+    renderings_ = renderer.Finish();
     rendered_with_ = settings;
   }
-  std::optional<RgbImage>& rendering = renderings_[ModeSlot(mode_)];
-  if (!rendering) rendering = RenderClientArea(Picture(), mode_, settings);
-  return *rendering;
+  return renderings_.For(mode_);
 }
 
 }  // namespace pelorine

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -9,17 +8,20 @@
 #include "client_area_rendering.h"
 #include "decoded_picture.h"
 #include "display_mode.h"
+#include "picture_row_sink.h"
 
 namespace pelorine {
 
-// The state behind the source canvas: the picture file's bytes, the picture
-// decoded from them and the display mode. Decoding is lazy and happens once
-// per set of bytes; each mode's rendering of the client area is kept until
-// the picture or the rendering settings change, so repaints, mode switches
-// and cuts never decode or resample again.
+// The state behind the source canvas: the picture file's bytes, what they
+// show under each display mode, and the mode. Decoding is lazy, by the first
+// rendering after the bytes are set, and draws both modes' client areas as
+// the rows arrive; those renderings are kept until the picture or the
+// rendering settings change, so repaints, mode switches and cuts never decode
+// or resample again, and the picture at full size is never held.
 class SourcePicture {
  public:
-  using Decoder = std::function<std::optional<DecodedPicture>(Bytes)>;
+  // Decodes the bytes into the sink; false when they do not decode.
+  using Decoder = std::function<bool(Bytes, PictureRowSink&)>;
 
   SourcePicture();
   explicit SourcePicture(Decoder decoder);
@@ -35,15 +37,11 @@ class SourcePicture {
   const RgbImage& Rendering(const RenderingSettings& settings);
 
  private:
-  const DecodedPicture* Picture();
-  static size_t ModeSlot(DisplayMode mode);
-
   Decoder decoder_;
   std::vector<uint8_t> bytes_;
-  std::optional<DecodedPicture> picture_;
   DisplayMode mode_ = DisplayMode::kOwnSize;
-  RenderingSettings rendered_with_;
-  std::array<std::optional<RgbImage>, 2> renderings_;
+  std::optional<RenderingSettings> rendered_with_;
+  ClientAreaRenderings renderings_;
 };
 
 }  // namespace pelorine

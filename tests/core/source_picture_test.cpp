@@ -19,10 +19,10 @@ DecodedPicture Flat(int width, int height, Rgb colour) {
 struct CountingDecoder {
   int calls = 0;
   SourcePicture::Decoder decoder() {
-    return [this](Bytes bytes) -> std::optional<DecodedPicture> {
+    return [this](Bytes bytes, PictureRowSink& sink) {
       ++calls;
-      if (bytes.empty() || bytes[0] == 0) return std::nullopt;
-      return Flat(bytes[0] * 10, 100, {255, 0, 0});
+      if (bytes.empty() || bytes[0] == 0) return false;
+      return SendRows(Flat(bytes[0] * 10, 100, {255, 0, 0}), sink);
     };
   }
 };
@@ -70,7 +70,7 @@ TEST(SourcePicture, ModeSurvivesPictureChangesAndSameModeNeedsNoRepaint) {
 }
 
 TEST(SourcePicture, NewBackgroundColourRendersAgain) {
-  SourcePicture picture([](Bytes) { return std::nullopt; });
+  SourcePicture picture([](Bytes, PictureRowSink&) { return false; });
   EXPECT_EQ(picture.Rendering(kSettings).at(0, 0), kFace);
   RenderingSettings dark = kSettings;
   dark.background = {10, 20, 30};
